@@ -1,0 +1,33 @@
+# Shared compile settings and the one place that knows how tests are registered.
+
+add_library(cadenzo_settings INTERFACE)
+target_compile_features(cadenzo_settings INTERFACE cxx_std_20)
+target_compile_options(cadenzo_settings INTERFACE -Wall -Wextra -pedantic)
+target_compile_definitions(cadenzo_settings INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+# Every text inside the program is GBK, so narrow string literals are compiled to
+# GBK too: "歌曲" in the source is the GBK text the lists and pages hold. Literals
+# meant for Qt are written as u"..." and stay UTF-16.
+target_compile_options(cadenzo_settings INTERFACE -finput-charset=UTF-8 -fexec-charset=GBK)
+
+if(CADENZO_SANITIZE)
+  list(JOIN CADENZO_SANITIZE "," _cadenzo_sanitizers)
+  target_compile_options(cadenzo_settings INTERFACE
+    -fsanitize=${_cadenzo_sanitizers} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(cadenzo_settings INTERFACE -fsanitize=${_cadenzo_sanitizers})
+endif()
+
+# cadenzo_add_test(NAME SOURCES files... LIBS targets... [QT])
+# QT tests run on the offscreen platform so they need no display.
+function(cadenzo_add_test name)
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE cadenzo_settings ${ARG_LIBS})
+  if(ARG_QT)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "gui")
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock)
+    include(GoogleTest)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+  endif()
+endfunction()
