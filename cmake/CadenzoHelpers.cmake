@@ -1,8 +1,13 @@
 # Shared compile settings and the one place that knows how tests are registered.
 
+# Language level, warnings and sanitizers, for every target of the project.
+add_library(cadenzo_warnings INTERFACE)
+target_compile_features(cadenzo_warnings INTERFACE cxx_std_20)
+target_compile_options(cadenzo_warnings INTERFACE -Wall -Wextra -pedantic)
+
+# The program's own code: cadenzo_warnings plus GBK literals and Qt's strict casts.
 add_library(cadenzo_settings INTERFACE)
-target_compile_features(cadenzo_settings INTERFACE cxx_std_20)
-target_compile_options(cadenzo_settings INTERFACE -Wall -Wextra -pedantic)
+target_link_libraries(cadenzo_settings INTERFACE cadenzo_warnings)
 target_compile_definitions(cadenzo_settings INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 # Every text inside the program is GBK, so narrow string literals are compiled to
 # GBK too: "歌曲" in the source is the GBK text the lists and pages hold. Literals
@@ -11,9 +16,9 @@ target_compile_options(cadenzo_settings INTERFACE -finput-charset=UTF-8 -fexec-c
 
 if(CADENZO_SANITIZE)
   list(JOIN CADENZO_SANITIZE "," _cadenzo_sanitizers)
-  target_compile_options(cadenzo_settings INTERFACE
+  target_compile_options(cadenzo_warnings INTERFACE
     -fsanitize=${_cadenzo_sanitizers} -fno-omit-frame-pointer -fno-sanitize-recover=all)
-  target_link_options(cadenzo_settings INTERFACE -fsanitize=${_cadenzo_sanitizers})
+  target_link_options(cadenzo_warnings INTERFACE -fsanitize=${_cadenzo_sanitizers})
 endif()
 
 # cadenzo_add_test(NAME SOURCES files... LIBS targets... [QT])
