@@ -10,9 +10,11 @@ add_library(cadenzo_settings INTERFACE)
 target_link_libraries(cadenzo_settings INTERFACE cadenzo_warnings)
 target_compile_definitions(cadenzo_settings INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 # Every text inside the program is GBK, so narrow string literals are compiled to
-# GBK too: "歌曲" in the source is the GBK text the lists and pages hold. Literals
+# GBK too: "歌曲" in the source is the GBK text the lists and pages hold. GB18030
+# gives the same bytes for every character GBK has, and unlike GBK it can also
+# encode the odd literal of the standard headers (the µ of <chrono>). Literals
 # meant for Qt are written as u"..." and stay UTF-16.
-target_compile_options(cadenzo_settings INTERFACE -finput-charset=UTF-8 -fexec-charset=GBK)
+target_compile_options(cadenzo_settings INTERFACE -finput-charset=UTF-8 -fexec-charset=GB18030)
 
 if(CADENZO_SANITIZE)
   list(JOIN CADENZO_SANITIZE "," _cadenzo_sanitizers)
