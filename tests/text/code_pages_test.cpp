@@ -89,6 +89,12 @@ INSTANTIATE_TEST_SUITE_P(
                        "b"},
         ConversionCase{"KeepsSimplifiedAndAscii", kGbkToSimplified, "\xD6\xD0\xCE\xC4 x",
                        "\xD6\xD0\xCE\xC4 x"},
+        // 儸 simplifies to a character GBK lacks: the original stays, at its length.
+        ConversionCase{"KeepsCharacterWhoseSimplifiedFormGbkLacks", kGbkToSimplified,
+                       "a\x83\xAC"
+                       "b",
+                       "a\x83\xAC"
+                       "b"},
         ConversionCase{"KeepsLoneLeadByte", kGbkToSimplified, "x\xB0", "x\xB0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
