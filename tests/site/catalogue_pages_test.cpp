@@ -8,6 +8,7 @@
 #include "scrape/site_patterns.h"
 #include "site/catalogue.h"
 #include "site/catalogue_routes.h"
+#include "site/expected_requests.h"
 #include "site/expected_rows.h"
 #include "site/site_server.h"
 #include "text/code_pages.h"
@@ -78,6 +79,7 @@ class CatalogueSiteTest : public ::testing::Test {
   }
 
   static const Catalogue& Site() { return *catalogue_; }
+  static SiteServer& Server() { return *server_; }
   static SiteEndpoints Endpoints() { return {server_->Root()}; }
   static std::string SongList(const std::string& singerId) {
     return "/artist/songs.php?singerid=" + singerId;
@@ -105,19 +107,25 @@ TEST_F(CatalogueSiteTest, SongListProbeCarriesNameAndPageCount) {
   }
 }
 
+// Read as the program reads it: the probe, then each page and the download
+// pages of its entries.
 TEST_F(CatalogueSiteTest, SongListPagesCarryTheExpectedRowsInOrder) {
   for (const std::string& singerId : kSingersWithSongs) {
     SCOPED_TRACE(singerId);
-    std::vector<Entry> entries;
+    Server().ClearRequests();
+    GbkPage(SongList(singerId));
+    std::vector<ExpectedRow> rows;
     const size_t pageCount = Site().FindSinger(singerId)->songPages.size();
     for (size_t page = 1; page <= pageCount; ++page) {
       const std::vector<Entry> onPage =
           Entries(GbkPage(SongList(singerId) + PagesParam(static_cast<int>(page))),
                   Endpoints().SongRowPattern());
       EXPECT_FALSE(onPage.empty());
-      entries.insert(entries.end(), onPage.begin(), onPage.end());
+      const std::vector<ExpectedRow> pageRows = SongRowsOf(onPage);
+      rows.insert(rows.end(), pageRows.begin(), pageRows.end());
     }
-    EXPECT_EQ(SongRowsOf(entries), ExpectedSongRows(Site(), singerId));
+    EXPECT_EQ(rows, ExpectedSongRows(Site(), singerId));
+    EXPECT_EQ(Server().Targets(), ExpectedSongListTargets(Site(), singerId));
   }
 }
 
@@ -165,6 +173,7 @@ TEST_F(CatalogueSiteTest, TheFirstSingerHoldsEveryAwkwardEntry) {
 TEST_F(CatalogueSiteTest, AlbumListPagesCarryTheExpectedRowsInOrder) {
   for (const std::string& singerId : kSingersWithSongs) {
     SCOPED_TRACE(singerId);
+    Server().ClearRequests();
     const std::string probe = GbkPage(AlbumList(singerId));
     const size_t pageCount = Site().FindSinger(singerId)->albumPages.size();
     EXPECT_TRUE(Has(probe, kAlbumListMarker));
@@ -177,6 +186,7 @@ TEST_F(CatalogueSiteTest, AlbumListPagesCarryTheExpectedRowsInOrder) {
       }
     }
     EXPECT_EQ(rows, ExpectedAlbumRows(Site(), singerId));
+    EXPECT_EQ(Server().Targets(), ExpectedAlbumListTargets(Site(), singerId));
   }
 }
 
@@ -184,10 +194,12 @@ TEST_F(CatalogueSiteTest, AlbumPagesCarryTheirSongsWithAddresses) {
   for (const std::string& singerId : kSingersWithSongs) {
     for (const ExpectedRow& album : ExpectedAlbumRows(Site(), singerId)) {
       SCOPED_TRACE(album.id);
+      Server().ClearRequests();
       const std::vector<Entry> entries = Entries(
           GbkPage(UrlPath(Endpoints().AlbumPageUrl(album.id))), Endpoints().AlbumSongPattern());
       EXPECT_FALSE(entries.empty());
       EXPECT_EQ(SongRowsOf(entries), ExpectedAlbumSongRows(Site(), album.id));
+      EXPECT_EQ(Server().Targets(), ExpectedAlbumSongTargets(Site(), album.id));
     }
   }
 }
