@@ -1,6 +1,7 @@
 #include "site/catalogue_pages.h"
 
 #include <algorithm>
+#include <functional>
 #include <string_view>
 
 #include "site/page_frame.h"
