@@ -24,7 +24,7 @@ struct WebRequestOptions {
 // One exchange on a worker thread under a time-out, while the window keeps
 // processing its events through `ui` (without one the wait simply blocks). The
 // URL is normalised and written back. Returns the body, decoded as asked, or
-// the time-out message in its place.
+// the time-out message in its place; empty when the window is closed meanwhile.
 Bytes WebRequest(Text& url, const WebRequestOptions& options = {}, UiFacilities* ui = nullptr);
 
 }  // namespace cadenzo
