@@ -6,6 +6,7 @@
 #include "site/singer_index.h"
 #include "site/site_options.h"
 #include "site/site_server.h"
+#include "site/test_routes.h"
 
 int main(int argc, char** argv) {
   using namespace cadenzo::site;
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   }
   SiteServer server;
   AddCatalogueRoutes(server.Http(), catalogue);
+  const TestRoutes testRoutes(server.Http());
   server.SetLatency(std::chrono::milliseconds(options->latencyMs));
   std::printf("cadenzo-site on http://%s:%d\n", options->host.c_str(), options->port);
   std::fflush(stdout);
