@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "site/site_server.h"
+#include "site/test_routes.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
   }
   cadenzo::site::SiteServer server;
   server.SetLatency(std::chrono::milliseconds(options.latencyMs));
+  const cadenzo::site::TestRoutes testRoutes(server.Http());
   std::printf("cadenzo-site on http://%s:%d\n", options.host.c_str(), options.port);
   std::fflush(stdout);
   return server.Run(options.host, options.port) ? 0 : 1;
