@@ -6,11 +6,14 @@
 
 #include "scrape/duplicate_passes.h"
 #include "support/fake_ui.h"
+#include "ui_checks.h"
 
 namespace cadenzo {
 namespace {
 
+using testing::Column;
 using testing::FakeUi;
+using testing::Notices;
 
 constexpr ListId kSongs = ListId::超级列表框2;
 
@@ -20,12 +23,6 @@ void FillList(ReportList& list, const std::vector<Text>& titles) {
     list.SetCell(row, 0, std::to_string(row + 1));
     list.SetCell(row, 1, title);
   }
-}
-
-std::vector<Text> Column(const ReportList& list, int column) {
-  std::vector<Text> texts;
-  for (int row = 0; row < list.RowCount(); ++row) texts.push_back(list.GetCell(row, column));
-  return texts;
 }
 
 // The passes exactly as the removal is described, one list operation at a time.
@@ -128,10 +125,7 @@ TEST(DuplicateRemovalTest, WorkerChangesTheListOnlyOnTheUiThreadThenSaysSo) {
   EXPECT_EQ(Column(ui.List(kSongs), 0), (std::vector<Text>{"1", "2", "5"}));
   EXPECT_EQ(recorder.threads, std::vector<std::thread::id>(2, std::this_thread::get_id()));
   EXPECT_TRUE(state.dedupeDone.load());
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0].text, "去重复完成!");
-  EXPECT_EQ(ui.Messages()[0].style, kStyleInformation);
-  EXPECT_EQ(ui.Messages()[0].title, Text("提示"));
+  EXPECT_EQ(Notices(ui), (std::vector<Text>{"去重复完成!"}));
 }
 
 TEST(DuplicateRemovalTest, EndsAndSaysSoWhateverHappens) {
@@ -155,8 +149,7 @@ TEST(DuplicateRemovalTest, EndsAndSaysSoWhateverHappens) {
     RemoveDuplicateSongs(state, ui, c.startThread);
     EXPECT_EQ(Column(ui.List(kSongs), 0), c.survivors) << c.name;
     EXPECT_TRUE(state.dedupeDone.load()) << c.name;
-    ASSERT_EQ(ui.Messages().size(), 1u) << c.name;
-    EXPECT_EQ(ui.Messages()[0].text, "去重复完成!") << c.name;
+    EXPECT_EQ(Notices(ui), std::vector<Text>{"去重复完成!"}) << c.name;
   }
 }
 
