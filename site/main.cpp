@@ -1,54 +1,32 @@
 // cadenzo-site: the project's own catalogue site, for tests, benchmarks and demos.
 #include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <string_view>
 
+#include "site/catalogue.h"
+#include "site/catalogue_routes.h"
+#include "site/singer_index.h"
+#include "site/site_options.h"
 #include "site/site_server.h"
 #include "site/test_routes.h"
 
-namespace {
-
-struct Options {
-  std::string host = "127.0.0.1";
-  int port = 8377;
-  int latencyMs = 0;
-};
-
-void Usage() {
-  std::fprintf(stderr, "usage: cadenzo-site [--host ADDRESS] [--port PORT] [--latency-ms MS]\n");
-}
-
-bool Parse(int argc, char** argv, Options& options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (i + 1 >= argc) return false;
-    const char* value = argv[++i];
-    if (arg == "--host") {
-      options.host = value;
-    } else if (arg == "--port") {
-      options.port = std::atoi(value);
-    } else if (arg == "--latency-ms") {
-      options.latencyMs = std::atoi(value);
-    } else {
-      return false;
-    }
-  }
-  return true;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  Options options;
-  if (!Parse(argc, argv, options)) {
-    Usage();
+  using namespace cadenzo::site;
+  const std::optional<SiteOptions> options = ParseSiteOptions(argc, argv);
+  if (!options) {
+    std::fputs(kSiteUsage, stderr);
     return 2;
   }
-  cadenzo::site::SiteServer server;
-  server.SetLatency(std::chrono::milliseconds(options.latencyMs));
-  const cadenzo::site::TestRoutes testRoutes(server.Http());
-  std::printf("cadenzo-site on http://%s:%d\n", options.host.c_str(), options.port);
+  Catalogue catalogue = Catalogue::Demo();
+  if (options->largeSinger) catalogue.AddLargeSinger();
+  if (options->indexDir && !WriteSingerIndex(catalogue, *options->indexDir)) {
+    std::fprintf(stderr, "cadenzo-site: cannot write the singer index into %s\n",
+                 options->indexDir->c_str());
+    return 1;
+  }
+  SiteServer server;
+  AddCatalogueRoutes(server.Http(), catalogue);
+  const TestRoutes testRoutes(server.Http());
+  server.SetLatency(std::chrono::milliseconds(options->latencyMs));
+  std::printf("cadenzo-site on http://%s:%d\n", options->host.c_str(), options->port);
   std::fflush(stdout);
-  return server.Run(options.host, options.port) ? 0 : 1;
+  return server.Run(options->host, options->port) ? 0 : 1;
 }
