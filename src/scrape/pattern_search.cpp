@@ -13,7 +13,10 @@ namespace {
 MatchTexts ToTexts(const boost::cmatch& match) {
   MatchTexts texts;
   texts.reserve(match.size());
-  for (const auto& group : match) texts.push_back(group.matched ? group.str() : Text());
+  // Not sub_match::str(), which appends byte by byte.
+  for (const auto& group : match) {
+    texts.push_back(group.matched ? Text(group.first, group.second) : Text());
+  }
   return texts;
 }
 
