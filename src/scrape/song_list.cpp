@@ -1,4 +1,3 @@
-#include "scrape/duplicate_removal.h"
 #include "scrape/flow_steps.h"
 #include "text/text_primitives.h"
 #include "web/url_text.h"
