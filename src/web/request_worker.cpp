@@ -93,8 +93,8 @@ void Configure(CURL* handle, const Exchange& exchange, const Bytes& postData, cu
 
 // Sends the request and gives back what arrived; nothing is sent for any other
 // method than GET or POST.
-Response Transfer(CURL* handle, const Exchange& exchange, const Bytes& postData,
-                  AbortableTransfer& transfer) {
+Response SendAndReceive(CURL* handle, const Exchange& exchange, const Bytes& postData,
+                        AbortableTransfer& transfer) {
   Response response;
   if (exchange.method != "GET" && exchange.method != "POST") return response;
   const Text sent = CompleteHeaderText({.url = exchange.url,
@@ -123,7 +123,7 @@ void RunRequest(RequestRecord& record, AbortableTransfer& transfer) {
     record[kSlotFollowRedirects].clear();
     return;
   }
-  Response response = Transfer(handle, exchange, record[kSlotPostData], transfer);
+  Response response = SendAndReceive(handle, exchange, record[kSlotPostData], transfer);
   curl_easy_cleanup(handle);
   if (transfer.Aborted()) return;
   const ReceivedCookies received = CollectCookies(response.rawHeaders);

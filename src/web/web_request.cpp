@@ -59,11 +59,11 @@ std::chrono::milliseconds Remaining(Clock::time_point deadline) {
 // worker loses to a deadline that has passed.
 WaitOutcome WaitWithEvents(WorkerHandoff& handoff, UiFacilities& ui, Clock::time_point deadline) {
   while (true) {
+    if (ui.WindowGone()) return WaitOutcome::kWindowGone;
     if (!handoff.Finished()) ui.WaitForEvents(Remaining(deadline));
     const bool late = Clock::now() >= deadline;
     const bool finished = handoff.Finished();
     ui.PumpEvents();
-    if (ui.WindowGone()) return WaitOutcome::kWindowGone;
     if (late) return WaitOutcome::kTimedOut;
     if (finished) return WaitOutcome::kFinished;
   }
