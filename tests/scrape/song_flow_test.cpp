@@ -144,6 +144,18 @@ TEST_F(SongFlowTest, StopsWhenTheWindowIsGone) {
   EXPECT_FALSE(ui.ButtonEnabled(ButtonId::按钮所有歌曲));
 }
 
+TEST_F(SongFlowTest, StopsAfterTheProbeWhenTheWindowWentMeanwhile) {
+  catalogue.AddPage(kProbe, SongListPage("甲", Pager("2"), ""));
+  ui.SetEditText(EditBoxId::编辑框2, "上一位歌手");
+  ui.onPump = [&] { ui.SetWindowGone(); };
+
+  Run();
+
+  for (const std::string& target : catalogue.Targets()) EXPECT_EQ(target, kProbe);
+  EXPECT_EQ(ui.EditText(EditBoxId::编辑框2), "上一位歌手");
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
 TEST_F(SongFlowTest, ResolvesTheLastRowsAddressFromItsOwnPageOnly) {
   struct Case {
     const char* name;
