@@ -45,7 +45,7 @@ void RemoveDuplicateSongs(AppState& state, UiFacilities& ui);
 // The worker's routine: the removal on 超级列表框2, then `dedupeDone` set.
 void DuplicateRemovalWorker(AppState& state, UiFacilities& ui);
 
-// Deletes the rows whose text in `column` repeats an other row's, keeping the
+// Deletes the rows whose text in `column` repeats another row's, keeping the
 // rows the step-by-step passes keep. May run on any thread: its list
 // operations are carried out on the user-interface thread.
 void RemoveDuplicateRows(UiFacilities& ui, ListId list, int column);
