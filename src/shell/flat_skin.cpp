@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLineEdit>
 
 namespace cadenzo {
 namespace {
@@ -10,13 +11,13 @@ constexpr char16_t kSkinSheet[] =
     uR"(QPushButton {
   border: 1px solid rgb(164, 185, 127);
   background-color: rgb(241, 244, 234);
-  padding: 2px 12px;
+  padding: 0px;
 }
 QPushButton:hover { background-color: rgb(226, 234, 210); }
 QPushButton:pressed { background-color: rgb(205, 218, 180); }
 QPushButton:disabled { color: rgb(150, 150, 150); }
 QPushButton:focus { border: 2px solid rgb(164, 185, 127); }
-QMessageBox QPushButton { min-width: 60px; min-height: 18px; }
+QMessageBox QPushButton { min-width: 72px; min-height: 20px; }
 QLineEdit { border: 1px solid rgb(164, 185, 127); padding: 0px; }
 QGroupBox { border: 1px solid rgb(164, 185, 127); margin-top: 7px; }
 QGroupBox::title {
@@ -34,6 +35,11 @@ void ApplyFlatSkin() {
   font.setPixelSize(12);
   QApplication::setFont(font);
   qApp->setStyleSheet(QString::fromUtf16(kSkinSheet));
+}
+
+void SetEditBoxColour(QLineEdit& box, const QColor& text) {
+  box.setStyleSheet(QStringLiteral("QLineEdit { color: %1; background-color: rgb(192, 220, 192); }")
+                        .arg(text.name()));
 }
 
 }  // namespace cadenzo

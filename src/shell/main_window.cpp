@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <limits>
 
+#include "shell/flat_skin.h"
 #include "shell/gbk_qstring.h"
 #include "shell/report_list_view.h"
 
@@ -34,10 +35,7 @@ QLineEdit* MakeEditBox(const char16_t* name, QRect geometry, QWidget* parent) {
   box->setGeometry(geometry);
   box->setAlignment(Qt::AlignCenter);
   box->setMaxLength(std::numeric_limits<int>::max());
-  QPalette colours = box->palette();
-  colours.setColor(QPalette::Base, QColor(192, 220, 192));
-  colours.setColor(QPalette::Text, Qt::black);
-  box->setPalette(colours);
+  SetEditBoxColour(*box, Qt::black);
   return box;
 }
 

@@ -71,7 +71,6 @@ class MainWindow : public QWidget, public UiFacilities {
   void SingerListRightClick(QPoint pointer);
   void UpperListRightClick(QPoint pointer);
   void SetTrayIcon();
-  void SetSearchBoxColour(const QColor& colour);
   // The chosen item's routine runs once the calling handler has returned.
   static void PopUpMenu(QMenu& menu, QPoint pointer);
 
@@ -94,7 +93,7 @@ class MainWindow : public QWidget, public UiFacilities {
   ReportListView* lowerList_ = nullptr;
   QMenu searchMenu_;
   QMenu addressMenu_;
-  QSystemTrayIcon tray_;
+  QSystemTrayIcon tray_{this};
 
   QAbstractEventDispatcher* const dispatcher_;
   bool gone_ = false;

@@ -37,7 +37,7 @@ void MainWindow::InitMainWindow() {
   ApplyFlatSkin();
   lowerExportButton_->setEnabled(false);
   upperExportButton_->setEnabled(false);
-  SetSearchBoxColour(kPlaceholderGrey);
+  SetEditBoxColour(*searchBox_, kPlaceholderGrey);
   searchBox_->setText(GbkToQString(kSearchPlaceholder));
 }
 
@@ -48,12 +48,6 @@ void MainWindow::SetTrayIcon() {
   tray_.setIcon(icon);
   tray_.setToolTip(GbkToQString(CutWholeCharacters(kTrayTip, kTrayTipLimit)));
   tray_.show();
-}
-
-void MainWindow::SetSearchBoxColour(const QColor& colour) {
-  QPalette colours = searchBox_->palette();
-  colours.setColor(QPalette::Text, colour);
-  searchBox_->setPalette(colours);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -78,12 +72,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::SearchBoxFocusIn() {
   if (EditText(EditBoxId::编辑框1) != kSearchPlaceholder) return;
   searchBox_->clear();
-  SetSearchBoxColour(Qt::black);
+  SetEditBoxColour(*searchBox_, Qt::black);
 }
 
 void MainWindow::SearchBoxFocusOut() {
   if (!searchBox_->text().isEmpty()) return;
-  SetSearchBoxColour(kPlaceholderGrey);
+  SetEditBoxColour(*searchBox_, kPlaceholderGrey);
   searchBox_->setText(GbkToQString(kSearchPlaceholder));
 }
 
