@@ -2,9 +2,12 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QTimer>
 
 namespace cadenzo {
 namespace {
+
+constexpr int kFrameMilliseconds = 16;
 
 QStringList Captions(const QList<ReportColumn>& columns) {
   QStringList captions;
@@ -60,6 +63,15 @@ void ReportListView::contextMenuEvent(QContextMenuEvent* event) {
   if (event->reason() != QContextMenuEvent::Mouse) return;
   model_.List().SelectRow(indexAt(event->pos()).row());
   emit rightClicked(event->globalPos());
+}
+
+// Drawing the list after every appended row costs far more than the append
+// itself, so rows that arrive in a burst are drawn together, one frame later.
+void ReportListView::rowsInserted(const QModelIndex& parent, int first, int last) {
+  QTableView::rowsInserted(parent, first, last);
+  if (!updatesEnabled()) return;
+  setUpdatesEnabled(false);
+  QTimer::singleShot(kFrameMilliseconds, this, [this] { setUpdatesEnabled(true); });
 }
 
 void ReportListView::ShowListSelection(int row) {

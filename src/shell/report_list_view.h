@@ -27,6 +27,7 @@ class ReportListView : public QTableView {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void rowsInserted(const QModelIndex& parent, int first, int last) override;
 
  private:
   void ApplyLook(const QList<ReportColumn>& columns);
