@@ -363,6 +363,18 @@ class MainWindowTest : public QObject {
     QVERIFY(f.Window().isMinimized());
   }
 
+  void onlyDoubleClickOnTrayIconShowsTheWindow() {
+    WindowFixture f;
+    f.Window().hide();
+    QSystemTrayIcon* tray = f.Window().findChild<QSystemTrayIcon*>();
+    emit tray->activated(QSystemTrayIcon::Trigger);
+    emit tray->activated(QSystemTrayIcon::Context);
+    QVERIFY(!f.Window().isVisible());
+    emit tray->activated(QSystemTrayIcon::DoubleClick);
+    QVERIFY(f.Window().isVisible());
+    QVERIFY(tray->isVisible());
+  }
+
   void closingDuringSearchStopsItAndSilencesMessages() {
     Bytes index;
     for (int line = 0; line < 2000; ++line) index += std::to_string(line) + "----王" + "\r\n";
