@@ -65,7 +65,10 @@ class MainWindowTest : public QObject {
     QVERIFY(tray->isVisible());
     QCOMPARE(tray->toolTip(), QStringLiteral("Cadenzo音乐网下载地址批量获取器"));
     for (const int size : {16, 32, 48}) {
-      QCOMPARE(tray->icon().pixmap(size).size(), QSize(size, size));
+      const QPixmap picture = tray->icon().pixmap(size);
+      QCOMPARE(picture.size(), QSize(size, size));
+      QVERIFY(picture.save(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/tray_icon_%1.png").arg(size)));
     }
   }
 
