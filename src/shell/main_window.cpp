@@ -84,8 +84,10 @@ MainWindow::MainWindow(AppState& state, std::filesystem::path programDir)
   move(screen.center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
 }
 
-// The views watch the lists, so they must go before the lists do.
+// A box being destroyed still reports losing the focus, which must not reach the
+// handlers; and the views watch the lists, so they must go before the lists do.
 MainWindow::~MainWindow() {
+  searchBox_->removeEventFilter(this);
   delete searchArea_;
   delete addressArea_;
 }
