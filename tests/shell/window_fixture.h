@@ -30,8 +30,8 @@ class WindowFixture {
   static void Type(QWidget* box, const QString& text);
   // Types the keyword into the search box and presses Enter.
   void SearchByEnter(const QString& keyword);
-  // What Windows sends on a right-click: a context menu event at a point of
-  // the list's rows area.
+  // What a right-click in a list's rows area delivers: a context menu event at
+  // that point.
   void RightClick(const char16_t* listName, QPoint point);
   // The centre of a row of a list, in its rows area's coordinates.
   QPoint RowCentre(const char16_t* listName, int row);
