@@ -47,7 +47,7 @@ class UiFacilities {
   // not be called from a thread the user-interface thread is blocked on.
   virtual void RunOnUiThread(const std::function<void()>& call) = 0;
   // Sleeps until a window event is waiting, WakeUp is called or the time has
-  // passed, without running any event.
+  // passed. The events that end the wait may be run by it, as PumpEvents would.
   virtual void WaitForEvents(std::chrono::milliseconds timeout) = 0;
   // Any thread: ends a WaitForEvents early.
   virtual void WakeUp() = 0;
