@@ -7,6 +7,7 @@
 
 #include "shell/core/app_state.h"
 #include "shell/main_window.h"
+#include "shell/scraping_actions.h"
 
 namespace cadenzo {
 namespace {
@@ -32,6 +33,7 @@ int StartProgram(int argc, char** argv) {
   int exitCode = 0;
   {
     MainWindow window(state, programDir);
+    window.SetActions(ScrapingActions(state, window, SiteEndpoints::Built()));
     window.show();
     exitCode = QApplication::exec();
   }
