@@ -15,22 +15,25 @@ void ReadAlbumListInfo(AppState& state, UiFacilities& ui, const SiteEndpoints& s
 }
 
 void FetchSingerAlbums(AppState& state, UiFacilities& ui, const SiteEndpoints& site) {
+  FlowProgress progress(ui, "张专辑");
   ui.SetButtonEnabled(ButtonId::按钮专辑歌曲, false);
   ui.SetButtonEnabled(ButtonId::按钮所有歌曲, false);
+  progress.Show("读取专辑列表");
   ReadAlbumListInfo(state, ui, site);
   if (ui.WindowGone()) return;
   const Text listUrl = site.AlbumListUrl() + state.singerId;
   ReportList& albums = ui.List(ListId::超级列表框2);
   albums.DeleteAllRows();
-  const bool windowThere =
-      WalkListPages(state, listUrl, kAlbumRowPattern, [&](const std::vector<MatchTexts>& entries) {
-        for (const MatchTexts& entry : entries) {
-          AppendEntryRow(albums, entry);
-          ui.PumpEvents();
-          if (ui.WindowGone()) return false;
-        }
-        return true;
-      });
+  const bool windowThere = WalkListPages(state, progress, listUrl, kAlbumRowPattern,
+                                         [&](const std::vector<MatchTexts>& entries) {
+                                           for (const MatchTexts& entry : entries) {
+                                             AppendEntryRow(albums, entry);
+                                             progress.AddRow();
+                                             ui.PumpEvents();
+                                             if (ui.WindowGone()) return false;
+                                           }
+                                           return true;
+                                         });
   if (!windowThere) return;
   ui.ShowMessage("获取完成!", kStyleInformation, Text("提示"));
   if (ui.WindowGone()) return;

@@ -19,10 +19,11 @@ std::vector<MatchTexts> SearchPage(AppState& state, std::string_view pattern,
   return FindAllMatches(*state.sharedRegex, text);
 }
 
-bool WalkListPages(AppState& state, const Text& listUrl, std::string_view pattern,
-                   const RowAdder& addRows) {
+bool WalkListPages(AppState& state, FlowProgress& progress, const Text& listUrl,
+                   std::string_view pattern, const RowAdder& addRows) {
   const int pages = TextToInteger(state.pageCount);
   for (int page = 1; page <= pages; ++page) {
+    progress.BeginStep(PageStep(page, pages));
     const Text text = Utf8BytesToGbk(FetchPage(listUrl + PagesParam(page)));
     if (!addRows(SearchPage(state, pattern, text))) return false;
   }
@@ -38,12 +39,13 @@ int AppendEntryRow(ReportList& list, const MatchTexts& match) {
 }
 
 bool AppendSongRows(AppState& state, UiFacilities& ui, const SiteEndpoints& site, ListId list,
-                    const std::vector<MatchTexts>& matches) {
+                    const std::vector<MatchTexts>& matches, FlowProgress& progress) {
   for (const MatchTexts& match : matches) {
     const int row = AppendEntryRow(ui.List(list), match);
     ResolveDownloadAddress(state, ui, site, list);
     if (ui.WindowGone()) return false;
     ui.List(list).SetCell(row, 3, state.addressText);
+    progress.AddRow();
     ui.PumpEvents();
     if (ui.WindowGone()) return false;
   }

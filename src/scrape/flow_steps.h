@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "scrape/flow_progress.h"
 #include "scrape/pattern_search.h"
 #include "scrape/scrape_ops.h"
 
@@ -19,20 +20,20 @@ Text FetchProbeText(Text url, UiFacilities& ui);
 std::vector<MatchTexts> SearchPage(AppState& state, std::string_view pattern,
                                    std::string_view text);
 
-// Fetches pages 1 to `pageCount` of the list at `listUrl` and hands the matches
-// of `pattern` on each to `addRows`, which says whether the window is still
-// there.
+// Fetches pages 1 to `pageCount` of the list at `listUrl`, each shown in
+// `progress`, and hands the matches of `pattern` on each to `addRows`, which
+// says whether the window is still there.
 using RowAdder = std::function<bool(const std::vector<MatchTexts>& matches)>;
-bool WalkListPages(AppState& state, const Text& listUrl, std::string_view pattern,
-                   const RowAdder& addRows);
+bool WalkListPages(AppState& state, FlowProgress& progress, const Text& listUrl,
+                   std::string_view pattern, const RowAdder& addRows);
 
 // Appends a row of running number, title (group 3) and ID (group 1); returns
 // its index.
 int AppendEntryRow(ReportList& list, const MatchTexts& match);
 
-// One row per match, each with its download address, letting window events run
-// after each row.
+// One row per match, each with its download address and counted in
+// `progress`, letting window events run after each row.
 bool AppendSongRows(AppState& state, UiFacilities& ui, const SiteEndpoints& site, ListId list,
-                    const std::vector<MatchTexts>& matches);
+                    const std::vector<MatchTexts>& matches, FlowProgress& progress);
 
 }  // namespace cadenzo

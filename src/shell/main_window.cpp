@@ -19,6 +19,7 @@ namespace {
 // window manager adds its own frame around this client area.
 constexpr QSize kClientSize(450, 343);
 constexpr QSize kOuterSize(456, 368);
+constexpr char kRestingDetail[] = " v" CADENZO_VERSION;
 
 QGroupBox* MakeArea(const QString& title, const char16_t* name, QRect geometry, QWidget* parent) {
   auto* area = new QGroupBox(title, parent);
@@ -74,7 +75,7 @@ MainWindow::MainWindow(AppState& state, std::filesystem::path programDir)
       dispatcher_(QAbstractEventDispatcher::instance()) {
   setObjectName(QStringLiteral("MainWindow"));
   setFixedSize(kClientSize);
-  SetCaptionDetail(" v" CADENZO_VERSION);
+  SetCaptionDetail(kRestingDetail);
   BuildSearchArea();
   BuildAddressArea();
   BuildMenus();
@@ -94,6 +95,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::SetCaptionDetail(const Text& detail) {
   setWindowTitle(QStringLiteral("Cadenzo音乐地址获取器") + GbkToQString(detail));
+}
+
+void MainWindow::ShowProgress(const Text& detail) {
+  SetCaptionDetail(detail.empty() ? Text(kRestingDetail) : " - " + detail);
 }
 
 void MainWindow::BuildSearchArea() {

@@ -43,6 +43,7 @@ class MainWindow : public QWidget, public UiFacilities {
   void DelayWithEvents(int milliseconds) override;
   void ShowMessage(const Text& text, int style,
                    const std::optional<Text>& title = std::nullopt) override;
+  void ShowProgress(const Text& detail) override;
   bool WindowGone() const override { return gone_; }
   void RunOnUiThread(const std::function<void()>& call) override;
   void WaitForEvents(std::chrono::milliseconds timeout) override;

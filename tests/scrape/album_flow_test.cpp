@@ -75,6 +75,15 @@ TEST_F(AlbumFlowTest, ListsEveryAlbumNumberedAcrossPages) {
   EXPECT_TRUE(ui.ButtonEnabled(ButtonId::按钮专辑歌曲));
   EXPECT_FALSE(ui.ButtonEnabled(ButtonId::按钮所有歌曲));
   EXPECT_EQ(Notices(ui), (std::vector<Text>{"获取完成!"}));
+  // Each page's step first shows the count so far, then each row counts.
+  std::vector<Text> progress{"读取专辑列表"};
+  for (int row = 0; row <= 27; ++row) {
+    const Text page = row <= 20 ? "第1/2页" : "第2/2页";
+    progress.push_back(page + " 已取" + std::to_string(row) + "张专辑");
+    if (row == 20) progress.push_back("第2/2页 已取20张专辑");
+  }
+  progress.push_back("");
+  EXPECT_EQ(ui.Progress(), progress);
 }
 
 TEST_F(AlbumFlowTest, WalksNoPageWithoutAnAlbumListOrAPageCount) {
@@ -122,6 +131,7 @@ TEST_F(AlbumFlowTest, StopsWhenTheWindowIsGone) {
   EXPECT_EQ(ui.List(kUpper).RowCount(), 1);
   EXPECT_TRUE(ui.Messages().empty());
   EXPECT_FALSE(ui.ButtonEnabled(ButtonId::按钮专辑歌曲));
+  EXPECT_EQ(ui.Progress().back(), "");
 }
 
 TEST_F(AlbumFlowTest, ListsTheSelectedAlbumsSongsWithAddresses) {
@@ -160,6 +170,12 @@ TEST_F(AlbumFlowTest, ListsTheSelectedAlbumsSongsWithAddresses) {
   EXPECT_TRUE(ui.ButtonEnabled(ButtonId::按钮专辑歌曲));
   EXPECT_FALSE(ui.ButtonEnabled(ButtonId::按钮所有歌曲));
   EXPECT_EQ(Notices(ui), (std::vector<Text>{"单张专辑地址获取完成，请保存地址！"}));
+  std::vector<Text> progress{"读取专辑《专辑<A2>&》"};
+  for (int row = 0; row <= 12; ++row) {
+    progress.push_back("专辑《专辑<A2>&》 已取" + std::to_string(row) + "首");
+  }
+  progress.push_back("");
+  EXPECT_EQ(ui.Progress(), progress);
 }
 
 TEST_F(AlbumFlowTest, AnAlbumPageWithoutSongsEmptiesTheLowerList) {

@@ -88,6 +88,10 @@ TEST_F(SongFlowTest, ListsEverySongWithItsAddressThenRemovesRepeatedTitles) {
       std::includes(rowCountsSeen.begin(), rowCountsSeen.end(), everyRow.begin(), everyRow.end()));
   EXPECT_EQ(Notices(ui), (std::vector<Text>{"获取完成!正在去掉重复歌曲，点击确定后请勿操作！！",
                                             "去重复完成!"}));
+  EXPECT_EQ(ui.Progress(),
+            (std::vector<Text>{"读取歌曲列表", "第1/2页 已取0首", "第1/2页 已取1首",
+                               "第1/2页 已取2首", "第2/2页 已取2首", "第2/2页 已取3首",
+                               "第2/2页 已取4首", "正在去掉重复歌曲", ""}));
 }
 
 TEST_F(SongFlowTest, WalksAsManyPagesAsTheProbeCounts) {
@@ -142,6 +146,7 @@ TEST_F(SongFlowTest, StopsWhenTheWindowIsGone) {
   EXPECT_EQ(catalogue.Targets(), (std::vector<std::string>{kProbe, Page(1), Download("1")}));
   EXPECT_TRUE(ui.Messages().empty());
   EXPECT_FALSE(ui.ButtonEnabled(ButtonId::按钮所有歌曲));
+  EXPECT_EQ(ui.Progress().back(), "");
 }
 
 TEST_F(SongFlowTest, StopsAfterTheProbeWhenTheWindowWentMeanwhile) {
@@ -154,6 +159,7 @@ TEST_F(SongFlowTest, StopsAfterTheProbeWhenTheWindowWentMeanwhile) {
   for (const std::string& target : catalogue.Targets()) EXPECT_EQ(target, kProbe);
   EXPECT_EQ(ui.EditText(EditBoxId::编辑框2), "上一位歌手");
   EXPECT_TRUE(ui.Messages().empty());
+  EXPECT_EQ(ui.Progress(), (std::vector<Text>{"读取歌曲列表", ""}));
 }
 
 TEST_F(SongFlowTest, ResolvesTheLastRowsAddressFromItsOwnPageOnly) {

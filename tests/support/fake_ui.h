@@ -54,6 +54,7 @@ class FakeUi : public UiFacilities {
     messages_.push_back({text, style, title});
     if (onMessage) onMessage(messages_.back());
   }
+  void ShowProgress(const Text& detail) override { progress_.push_back(detail); }
   bool WindowGone() const override { return windowGone_; }
 
   void RunOnUiThread(const std::function<void()>& call) override {
@@ -84,6 +85,8 @@ class FakeUi : public UiFacilities {
   }
 
   const std::vector<Message>& Messages() const { return messages_; }
+  // Every progress text shown, in order; "" where the caption went back to rest.
+  const std::vector<Text>& Progress() const { return progress_; }
   int Pumps() const { return pumps_; }
   void SetWindowGone() { windowGone_ = true; }
 
@@ -112,6 +115,7 @@ class FakeUi : public UiFacilities {
   std::map<EditBoxId, Text> edits_;
   std::map<ButtonId, bool> buttons_;
   std::vector<Message> messages_;
+  std::vector<Text> progress_;
   int pumps_ = 0;
   bool windowGone_ = false;
 

@@ -39,6 +39,9 @@ class UiFacilities {
   // A modal box with an OK button; "信息：" is the title when none is given.
   virtual void ShowMessage(const Text& text, int style,
                            const std::optional<Text>& title = std::nullopt) = 0;
+  // Tells the user what a running flow is doing, in the window's caption; the
+  // empty text puts the caption back at rest.
+  virtual void ShowProgress(const Text& detail) = 0;
   // True once the window has been closed: a running flow skips its remaining
   // steps, since its lists and boxes are gone.
   virtual bool WindowGone() const = 0;
