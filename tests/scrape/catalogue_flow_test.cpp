@@ -2,6 +2,7 @@
 // awkward entry: the rows and requests must be the ones the catalogue implies.
 #include <gtest/gtest.h>
 
+#include "expected_list_rows.h"
 #include "scrape/duplicate_passes.h"
 #include "scrape/scrape_ops.h"
 #include "site/catalogue_routes.h"
@@ -16,18 +17,8 @@ namespace {
 
 using site::ExpectedRow;
 using testing::FakeUi;
+using testing::Numbered;
 using testing::Rows;
-
-// Rows as the list holds them: running number, title, ID, address.
-std::vector<std::vector<Text>> Numbered(const std::vector<ExpectedRow>& rows,
-                                        const std::vector<int>& removed = {}) {
-  std::vector<std::vector<Text>> numbered;
-  for (std::size_t row = 0; row < rows.size(); ++row) {
-    if (std::binary_search(removed.begin(), removed.end(), static_cast<int>(row))) continue;
-    numbered.push_back({std::to_string(row + 1), rows[row].title, rows[row].id, rows[row].address});
-  }
-  return numbered;
-}
 
 class CatalogueFlowTest : public ::testing::Test {
  protected:
