@@ -62,7 +62,7 @@ const SurvivorCase kSurvivorCases[] = {
     {"A B A", {"A", "B", "A"}, {"1", "2"}},
     {"two empty titles", {"", ""}, {"1"}},
     {"one empty title", {""}, {"1"}},
-    {"Chinese titles", {"月光", "夜曲", "月光"}, {"1", "2"}},
+    {"Chinese titles", {"月光", "半夏", "月光"}, {"1", "2"}},
     {"empty list", {}, {}},
 };
 

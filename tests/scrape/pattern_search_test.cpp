@@ -40,7 +40,7 @@ Text Replaced(Text text, std::string_view what, std::string_view with) {
 
 TEST(PatternSearchTest, MatchesPageSnippetsByTheSiteRules) {
   const Text song = SongEntry(kRoot, "101", "月光");
-  const Text nocturne = SongEntry(kRoot, "102", "夜曲");
+  const Text otherSong = SongEntry(kRoot, "102", "半夏");
   const Text unended = Replaced(song, "</a></li>", "</a>");
   struct Case {
     const char* name;
@@ -75,12 +75,12 @@ TEST(PatternSearchTest, MatchesPageSnippetsByTheSiteRules) {
        {{"101", "月光", "月光"}}},
       {"the same entry twice, in page order",
        kSite.SongRowPattern(),
-       song + "\n" + nocturne + "\n" + song,
-       {{"101", "月光", "月光"}, {"102", "夜曲", "夜曲"}, {"101", "月光", "月光"}}},
+       song + "\n" + otherSong + "\n" + song,
+       {{"101", "月光", "月光"}, {"102", "半夏", "半夏"}, {"101", "月光", "月光"}}},
       {"an unended entry runs into the next",
        kSite.SongRowPattern(),
-       unended + "\r\n" + nocturne,
-       {{"101", "月光", "月光</a>\r\n" + nocturne.substr(0, nocturne.size() - 9)}}},
+       unended + "\r\n" + otherSong,
+       {{"101", "月光", "月光</a>\r\n" + otherSong.substr(0, otherSong.size() - 9)}}},
       {"an entry without its ending", kSite.SongRowPattern(), unended, {}},
       {"empty link text",
        kSite.SongRowPattern(),

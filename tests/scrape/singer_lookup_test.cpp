@@ -74,38 +74,38 @@ TEST_P(SingerLookupCases, ListsTheMatchingSingers) {
 
 const LookupCase kLookupCases[] = {
     {"NumbersCountListedRows",
-     "1----周杰伦\r\n2----王菲\r\n3----周深\r\n",
-     "周",
-     {{"1", "周杰伦", "1"}, {"2", "周深", "3"}}},
+     "1----林听澜\r\n2----沈星遥\r\n3----林晓\r\n",
+     "林",
+     {{"1", "林听澜", "1"}, {"2", "林晓", "3"}}},
     {"MatchesLetterCaseExactly",
-     "7----Beyond\r\n8----beyond band",
-     "beyond",
-     {{"1", "beyond band", "8"}}},
-    {"WholeNameMatches", "5----王菲\r\n", "王菲", {{"1", "王菲", "5"}}},
-    {"LongerKeywordDoesNotMatch", "5----王菲\r\n", "王菲菲", {}},
+     "7----Skyline\r\n8----skyline band",
+     "skyline",
+     {{"1", "skyline band", "8"}}},
+    {"WholeNameMatches", "5----沈星遥\r\n", "沈星遥", {{"1", "沈星遥", "5"}}},
+    {"LongerKeywordDoesNotMatch", "5----沈星遥\r\n", "沈星遥遥", {}},
     // 愫 is E3 BA, the middle two bytes of 你好 (C4 E3 BA C3).
     {"NoMatchAcrossCharacterBoundary", "6----你好\r\n", "愫", {}},
-    {"EmptyIdBeforeSeparator", "----林俊杰\r\n", "林", {{"1", "林俊杰", ""}}},
-    {"ThirdFieldIgnored", "9----陈奕迅----E\r\n", "陈", {{"1", "陈奕迅", "9"}}},
-    {"IdKeptUntrimmed", " 10 ----张学友\r\n", "张", {{"1", "张学友", " 10 "}}},
+    {"EmptyIdBeforeSeparator", "----林间鹿乐队\r\n", "林", {{"1", "林间鹿乐队", ""}}},
+    {"ThirdFieldIgnored", "9----陈小满----E\r\n", "陈", {{"1", "陈小满", "9"}}},
+    {"IdKeptUntrimmed", " 10 ----张远舟\r\n", "张", {{"1", "张远舟", " 10 "}}},
     {"BareLineFeedIsOrdinary", "1----a\n2----b", "a", {{"1", "a\n2", "1"}}},
     {"LinesWithoutTwoFieldsSkipped",
-     "\r\nabc\r\n11----\r\n12----阿杜\r\n----\r\n",
+     "\r\nabc\r\n11----\r\n12----阿远\r\n----\r\n",
      "阿",
-     {{"1", "阿杜", "12"}}},
+     {{"1", "阿远", "12"}}},
     {"TextEndsAtZeroByte",
-     Bytes("1----王菲\r\n2----王力宏") + '\0' + "3----王杰",
-     "王",
-     {{"1", "王菲", "1"}, {"2", "王力宏", "2"}}},
-    {"EmptyFile", "", "王", {}},
+     Bytes("1----沈星遥\r\n2----沈一帆") + '\0' + "3----沈岚",
+     "沈",
+     {{"1", "沈星遥", "1"}, {"2", "沈一帆", "2"}}},
+    {"EmptyFile", "", "沈", {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Index, SingerLookupCases, ::testing::ValuesIn(kLookupCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SingerLookupTest, EmptyBoxOrPlaceholderAsksForKeywordAndKeepsRows) {
-  WriteIndex("1----王菲\r\n");
-  Search("王");
+  WriteIndex("1----沈星遥\r\n");
+  Search("沈");
   const Text keywords[] = {Text(), Text(kSearchPlaceholder)};
   for (std::size_t i = 0; i < std::size(keywords); ++i) {
     Search(keywords[i]);
@@ -113,34 +113,34 @@ TEST_F(SingerLookupTest, EmptyBoxOrPlaceholderAsksForKeywordAndKeepsRows) {
     EXPECT_EQ(ui_.Messages()[i].text, "请输入歌手关键字!");
     EXPECT_EQ(ui_.Messages()[i].style, kStyleError);
     EXPECT_EQ(ui_.Messages()[i].title, Text("提示"));
-    EXPECT_EQ(SingerRows(ui_), (std::vector<Row>{{"1", "王菲", "1"}}));
+    EXPECT_EQ(SingerRows(ui_), (std::vector<Row>{{"1", "沈星遥", "1"}}));
   }
 }
 
 TEST_F(SingerLookupTest, MissingFileEmptiesListSilently) {
-  WriteIndex("1----王菲\r\n");
-  Search("王");
+  WriteIndex("1----沈星遥\r\n");
+  Search("沈");
   std::filesystem::remove_all(dir_);
-  Search("王");
+  Search("沈");
   EXPECT_TRUE(SingerRows(ui_).empty());
   EXPECT_TRUE(ui_.Messages().empty());
 }
 
 TEST_F(SingerLookupTest, PumpsAfterEveryLineAndRereadsKeyword) {
-  WriteIndex("1----王菲\r\nskipped\r\n2----周深\r\n3----王杰\r\n4----周杰伦");
-  ui_.onPump = [this] { ui_.SetEditText(EditBoxId::编辑框1, "周"); };
-  Search("王");
+  WriteIndex("1----沈星遥\r\nskipped\r\n2----林晓\r\n3----沈岚\r\n4----林听澜");
+  ui_.onPump = [this] { ui_.SetEditText(EditBoxId::编辑框1, "林"); };
+  Search("沈");
   EXPECT_EQ(ui_.Pumps(), 5);
   EXPECT_EQ(SingerRows(ui_),
-            (std::vector<Row>{{"1", "王菲", "1"}, {"2", "周深", "2"}, {"3", "周杰伦", "4"}}));
+            (std::vector<Row>{{"1", "沈星遥", "1"}, {"2", "林晓", "2"}, {"3", "林听澜", "4"}}));
 }
 
 TEST_F(SingerLookupTest, StopsOnceTheWindowIsGone) {
-  WriteIndex("1----王菲\r\n2----王杰\r\n3----王力宏\r\n");
+  WriteIndex("1----沈星遥\r\n2----沈岚\r\n3----沈一帆\r\n");
   ui_.onPump = [this] { ui_.SetWindowGone(); };
-  Search("王");
+  Search("沈");
   EXPECT_EQ(ui_.Pumps(), 1);
-  EXPECT_EQ(SingerRows(ui_), (std::vector<Row>{{"1", "王菲", "1"}}));
+  EXPECT_EQ(SingerRows(ui_), (std::vector<Row>{{"1", "沈星遥", "1"}}));
 }
 
 }  // namespace

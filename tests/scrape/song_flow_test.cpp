@@ -47,7 +47,7 @@ class SongFlowTest : public ::testing::Test {
 TEST_F(SongFlowTest, ListsEverySongWithItsAddressThenRemovesRepeatedTitles) {
   catalogue.AddPage(kProbe, SongListPage("林晓", Pager("2"), ""));
   catalogue.AddPage(Page(1), SongListPage("林晓", Pager("2"),
-                                          SongEntry(Root(), "12", "夜曲", "夜\r\n曲") + "\r\n" +
+                                          SongEntry(Root(), "12", "半夏", "半\r\n夏") + "\r\n" +
                                               SongEntry(Root(), "11", "月光")));
   catalogue.AddPage(Page(2), SongListPage("林晓", Pager("2"),
                                           testing::InCapitals(SongEntry(Root(), "13", "月光")) +
@@ -74,7 +74,7 @@ TEST_F(SongFlowTest, ListsEverySongWithItsAddressThenRemovesRepeatedTitles) {
             (std::vector<std::string>{kProbe, Page(1), Download("12"), Download("11"), Page(2),
                                       Download("13"), Download("14")}));
   EXPECT_EQ(Rows(ui.List(kSongs)), (std::vector<std::vector<Text>>{
-                                       {"1", "夜\r\n曲", "12", ""},
+                                       {"1", "半\r\n夏", "12", ""},
                                        {"2", "月光", "11", "/down/11.mp3"},
                                        {"4", "晚风", "14", "/down/14.mp3"},
                                    }));

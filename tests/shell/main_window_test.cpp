@@ -18,7 +18,7 @@
 namespace cadenzo::testing {
 namespace {
 
-const Bytes kIndex = "1001----王菲\r\n1002----周杰伦\r\n1003----王力宏\r\n----王杰\r\n";
+const Bytes kIndex = "1001----沈星遥\r\n1002----林听澜\r\n1003----沈一帆\r\n----沈岚\r\n";
 
 QColor TextColour(QWidget* widget) {
   return widget->palette().color(QPalette::Text);
@@ -215,27 +215,27 @@ class MainWindowTest : public QObject {
 
   void searchesByEnterAndByButton() {
     WindowFixture f(kIndex);
-    f.SearchByEnter(QStringLiteral("王"));
+    f.SearchByEnter(QStringLiteral("沈"));
     ReportList& singers = f.Window().List(ListId::超级列表框1);
     QCOMPARE(singers.RowCount(), 3);
     QCOMPARE(singers.GetCell(2, 0), Text("3"));
-    QCOMPARE(singers.GetCell(2, 1), Text("王杰"));
+    QCOMPARE(singers.GetCell(2, 1), Text("沈岚"));
     QCOMPARE(singers.GetCell(1, 2), Text("1003"));
     auto* view = f.Find<QTableView>(u"超级列表框1");
-    QCOMPARE(view->model()->index(1, 1).data().toString(), QStringLiteral("王力宏"));
+    QCOMPARE(view->model()->index(1, 1).data().toString(), QStringLiteral("沈一帆"));
 
     auto* box = f.Find<QLineEdit>(u"编辑框1");
     box->selectAll();
-    WindowFixture::Type(box, QStringLiteral("周"));
+    WindowFixture::Type(box, QStringLiteral("林"));
     QTest::mouseClick(f.Find<QPushButton>(u"搜索"), Qt::LeftButton);
     QCOMPARE(singers.RowCount(), 1);
-    QCOMPARE(singers.GetCell(0, 1), Text("周杰伦"));
+    QCOMPARE(singers.GetCell(0, 1), Text("林听澜"));
     QVERIFY(f.Watcher().Boxes().isEmpty());
   }
 
   void rightClickOnSingerOpensMenuAndRunsItemAfterwards() {
     WindowFixture f(kIndex);
-    f.SearchByEnter(QStringLiteral("王"));
+    f.SearchByEnter(QStringLiteral("沈"));
     int runs = 0;
     bool menuClosedWhenRun = false;
     Text singerIdWhenRun;
@@ -273,7 +273,7 @@ class MainWindowTest : public QObject {
   void rightClickOnSingerWithoutIdOrBesideRowsRefuses() {
     QFETCH(bool, besideRows);
     WindowFixture f(kIndex);
-    f.SearchByEnter(QStringLiteral("王"));
+    f.SearchByEnter(QStringLiteral("沈"));
     f.State().singerId = "1001";
     ReportList& singers = f.Window().List(ListId::超级列表框1);
     singers.SelectRow(0);
@@ -380,7 +380,7 @@ class MainWindowTest : public QObject {
 
   void closingDuringSearchStopsItAndSilencesMessages() {
     Bytes index;
-    for (int line = 0; line < 2000; ++line) index += std::to_string(line) + "----王" + "\r\n";
+    for (int line = 0; line < 2000; ++line) index += std::to_string(line) + "----沈" + "\r\n";
     WindowFixture f(index);
     int pumps = 0;
     QTimer closer;
@@ -388,7 +388,7 @@ class MainWindowTest : public QObject {
       if (++pumps == 50) f.Window().close();
     });
     closer.start(0);
-    f.SearchByEnter(QStringLiteral("王"));
+    f.SearchByEnter(QStringLiteral("沈"));
     QVERIFY(f.Window().WindowGone());
     QVERIFY(f.Window().List(ListId::超级列表框1).RowCount() < 2000);
     f.Window().ShowMessage("提示", kStyleInformation);
@@ -399,16 +399,16 @@ class MainWindowTest : public QObject {
     WindowFixture f(kIndex);
     QCoreApplication::processEvents();
     QVERIFY(SaveScreenshot(f.Window(), QStringLiteral("main_window_start.png")));
-    f.SearchByEnter(QStringLiteral("王"));
+    f.SearchByEnter(QStringLiteral("沈"));
     f.Window().List(ListId::超级列表框1).SelectRow(1);
     ReportList& upper = f.Window().List(ListId::超级列表框2);
-    const char* const songs[][3] = {{"红豆", "5001", "/mp3/5001.mp3"}, {"传奇", "5002", ""}};
+    const char* const songs[][3] = {{"夜航船", "5001", "/mp3/5001.mp3"}, {"海边的信", "5002", ""}};
     for (const auto& song : songs) {
       const int row = upper.AppendRow();
       upper.SetCell(row, 0, std::to_string(row + 1));
       for (int column = 1; column < 4; ++column) upper.SetCell(row, column, song[column - 1]);
     }
-    f.Window().SetEditText(EditBoxId::编辑框2, "王菲");
+    f.Window().SetEditText(EditBoxId::编辑框2, "沈星遥");
     f.Window().setFocus();
     QTest::qWait(50);  // appended rows are drawn a frame later
     QVERIFY(SaveScreenshot(f.Window(), QStringLiteral("main_window.png")));

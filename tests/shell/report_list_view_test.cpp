@@ -35,7 +35,7 @@ class ReportListViewTest : public QObject {
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     QSignalSpy relaid(&model, &QAbstractItemModel::layoutChanged);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    list.SetCell(list.AppendRow(), 1, "王菲");
+    list.SetCell(list.AppendRow(), 1, "沈星遥");
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(inserted[0][1].toInt(), 100);
     QCOMPARE(inserted[0][2].toInt(), 100);

@@ -123,8 +123,8 @@ class UiFacilitiesTest : public QObject {
   void editTextsCrossBetweenGbkAndTheWidgets() {
     WindowFixture f;
     auto* fileName = f.Find<QLineEdit>(u"编辑框2");
-    f.Window().SetEditText(EditBoxId::编辑框2, "王菲 - Greatest");
-    QCOMPARE(fileName->text(), QStringLiteral("王菲 - Greatest"));
+    f.Window().SetEditText(EditBoxId::编辑框2, "沈星遥 - Greatest");
+    QCOMPARE(fileName->text(), QStringLiteral("沈星遥 - Greatest"));
     fileName->setText(QStringLiteral("歌€😀"));
     QCOMPARE(f.Window().EditText(EditBoxId::编辑框2), Text("歌\x80?"));
   }
