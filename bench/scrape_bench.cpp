@@ -6,12 +6,10 @@
 #include <curl/curl.h>
 #include <sys/resource.h>
 
-#include <atomic>
 #include <boost/regex.hpp>
 #include <random>
-#include <thread>
 
-#include "scrape/duplicate_removal.h"
+#include "removal_workload.h"
 #include "scrape/pattern_search.h"
 #include "site/catalogue_pages.h"
 #include "site/catalogue_routes.h"
@@ -128,56 +126,14 @@ BENCHMARK(BM_RandomMarkupPlainBoost)->Unit(benchmark::kMillisecond);
 
 // ---- Duplicate removal ----
 
-// `rows` titles, every title twice, in shuffled order.
-std::vector<Text> HalfRepeated(int rows) {
-  std::vector<Text> titles;
-  for (int i = 0; i < rows; ++i) titles.push_back("歌曲" + std::to_string(i / 2));
-  std::shuffle(titles.begin(), titles.end(), std::mt19937(rows));
-  return titles;
-}
-
-// The passes with one UI-thread call for each row count, cell and deletion.
-void RemovePerOperation(UiFacilities& ui, ListId id, int column) {
-  const auto rowCount = [&] {
-    int count = 0;
-    ui.RunOnUiThread([&] { count = ui.List(id).RowCount(); });
-    return count;
-  };
-  const auto cell = [&](int row) {
-    Text text;
-    ui.RunOnUiThread([&] { text = ui.List(id).GetCell(row, column); });
-    return text;
-  };
-  bool deleted = true;
-  while (deleted) {
-    deleted = false;
-    for (int i = 1; i <= rowCount(); ++i) {
-      for (int j = 1; i <= rowCount() && j <= rowCount(); ++j) {
-        if (j == i || cell(i - 1) != cell(j - 1)) continue;
-        ui.RunOnUiThread([&] { ui.List(id).DeleteRow(j - 1); });
-        deleted = true;
-      }
-    }
-  }
-}
-
-// A worker runs `removal` while this thread, the UI thread, waits as the
-// removal's launcher does.
-void RemovalBenchmark(benchmark::State& state, void (*removal)(UiFacilities&, ListId, int)) {
+void RemovalBenchmark(benchmark::State& state, RemovalRoutine removal) {
   const std::vector<Text> titles = HalfRepeated(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     testing::FakeUi ui;
-    ReportList& list = ui.List(ListId::超级列表框2);
-    for (const Text& title : titles) list.SetCell(list.AppendRow(), 1, title);
+    FillTitles(ui.List(ListId::超级列表框2), titles);
     state.ResumeTiming();
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-      removal(ui, ListId::超级列表框2, 1);
-      done.store(true, std::memory_order_release);
-    });
-    while (!done.load(std::memory_order_acquire)) ui.DelayWithEvents(10);
-    worker.join();
+    RemoveOnWorker(ui, removal);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "removal_workload.h"
 #include "scrape/singer_lookup.h"
 #include "shell/core/app_state.h"
 #include "shell/main_window.h"
@@ -37,6 +38,42 @@ void BM_SearchSingers(benchmark::State& state) {
   state.counters["rows"] = window.List(ListId::超级列表框1).RowCount();
 }
 BENCHMARK(BM_SearchSingers)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The duplicate removal through the real window's marshalling onto its thread,
+// with the rows shown in its list: a worker asks, the window's thread answers
+// while it waits in DelayWithEvents.
+void RemovalThroughWindow(benchmark::State& state, RemovalRoutine removal) {
+  QTemporaryDir dir;
+  AppState appState;
+  MainWindow window(appState, dir.path().toStdString());
+  window.show();
+  const std::vector<Text> titles = HalfRepeated(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    FillTitles(window.List(ListId::超级列表框2), titles);
+    window.DelayWithEvents(50);
+    state.ResumeTiming();
+    RemoveOnWorker(window, removal);
+  }
+  state.counters["rows_left"] = window.List(ListId::超级列表框2).RowCount();
+}
+
+void BM_RemoveDuplicateRowsInWindow(benchmark::State& state) {
+  RemovalThroughWindow(state, RemoveDuplicateRows);
+}
+void BM_RemovePerOperationInWindow(benchmark::State& state) {
+  RemovalThroughWindow(state, RemovePerOperation);
+}
+BENCHMARK(BM_RemoveDuplicateRowsInWindow)
+    ->Arg(300)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_RemovePerOperationInWindow)
+    ->Arg(100)
+    ->Arg(300)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace cadenzo

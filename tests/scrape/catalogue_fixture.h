@@ -64,10 +64,12 @@ class CatalogueFixture {
   }
 
  private:
-  site::SiteServer server_;
-  SiteEndpoints site_;
   mutable std::mutex mutex_;
   std::map<std::string, Bytes> pages_;
+  // Last, so that it stops serving before the pages it serves go: a request the
+  // program gave up on may still be answered.
+  site::SiteServer server_;
+  SiteEndpoints site_;
 };
 
 inline Text Pager(const Text& pageCount) {
