@@ -242,36 +242,34 @@ class CatalogueWindowTest : public QObject {
   // once, shows nothing more and leaves no thread behind.
   void closingTheWindowEndsARunningFlowAtOnce_data() {
     QTest::addColumn<int>("latencyMs");
-    QTest::addColumn<QString>("closeAfterCaption");
-    QTest::addColumn<int>("closeDelayMs");
+    QTest::addColumn<QString>("closeAtCaption");  // the window is closed once both hold
+    QTest::addColumn<int>("closeAtRequests");
     QTest::addColumn<int>("requestsSeen");  // of the flow's, from the first
     QTest::addColumn<int>("rowsLeft");
     QTest::addColumn<int>("boxesShown");
     // The probe, page 1 with its six songs, page 2 and its first two songs, the
     // second of which is listed but never gets its address.
-    QTest::newRow("while a download page is on its way")
-        << 150 << QStringLiteral("第2/3页 已取7首") << 30 << 11 << 8 << 0;
+    QTest::newRow("while a download page is on its way") << 150 << QString() << 11 << 11 << 8 << 0;
     QTest::newRow("waiting for the duplicate removal")
         << 0 << QStringLiteral("正在去掉重复歌曲") << 0 << 19 << 13 << 1;
   }
   void closingTheWindowEndsARunningFlowAtOnce() {
     QFETCH(int, latencyMs);
-    QFETCH(QString, closeAfterCaption);
-    QFETCH(int, closeDelayMs);
+    QFETCH(QString, closeAtCaption);
+    QFETCH(int, closeAtRequests);
     QFETCH(int, requestsSeen);
     QFETCH(int, rowsLeft);
     QFETCH(int, boxesShown);
     CatalogueWindow f{std::chrono::milliseconds(latencyMs)};
     f.Fixture().SearchByEnter(QStringLiteral("沈"));
-    bool closeScheduled = false;
     QElapsedTimer sinceClose;
     f.duringFlow = [&] {
-      if (closeScheduled || !f.Window().windowTitle().endsWith(closeAfterCaption)) return;
-      closeScheduled = true;
-      QTimer::singleShot(closeDelayMs, &f.Window(), [&] {
-        sinceClose.start();
-        f.Window().close();
-      });
+      if (sinceClose.isValid() || !f.Window().windowTitle().endsWith(closeAtCaption) ||
+          f.Server().Targets().size() < static_cast<std::size_t>(closeAtRequests)) {
+        return;
+      }
+      sinceClose.start();
+      f.Window().close();
     };
 
     QVERIFY(f.Choose(u"超级列表框1", 0, QStringLiteral("取歌手所有歌曲")));
