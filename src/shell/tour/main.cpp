@@ -30,7 +30,6 @@ int main(int argc, char** argv) {
   if (argc == 3) site.root = argv[2];
   const std::filesystem::path folder(argv[1]);
   if (!cadenzo::RunGuidedTour(std::filesystem::absolute(folder), site)) return 1;
-  std::printf("tour done: pictures and exports are in %s\n",
-              std::filesystem::absolute(folder).c_str());
+  std::puts("tour done");
   return 0;
 }
