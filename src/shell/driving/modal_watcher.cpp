@@ -35,12 +35,12 @@ void ModalWatcher::AnswerMenu(QWidget& popup) {
   }
   menus_.append(shown);
   nextChoice_.clear();
+  if (choice != nullptr) menu->setActiveAction(choice);
+  if (look_) look_(*menu);
   if (choice == nullptr) {
     menu->close();
     return;
   }
-  menu->setActiveAction(choice);
-  if (look_) look_(*menu);
   QTest::keyClick(menu, Qt::Key_Return);
 }
 

@@ -63,7 +63,7 @@ class TourGuide {
   bool ChooseFromMenu(const char16_t* listName, const QString& item);
   bool Export(const char16_t* buttonName);
   bool Expect(bool holds, const QString& failure);
-  void Answered(QWidget& shown);
+  void Shown(QWidget& modal);
   bool ListsDrawn() const;
   bool SavePicture(const QString& what, QWidget* overlay = nullptr);
 
@@ -83,7 +83,7 @@ TourGuide::TourGuide(AppState& state, const std::filesystem::path& folder,
                      const SiteEndpoints& site)
     : folder_(QFile::decodeName(folder.c_str())), window_(state, folder) {
   window_.SetActions(CountingFinishes(ScrapingActions(state, window_, site), finishedFlows_));
-  watcher_.OnShown([this](QWidget& shown) { Answered(shown); });
+  watcher_.OnShown([this](QWidget& modal) { Shown(modal); });
 }
 
 bool TourGuide::Run() {
@@ -186,13 +186,15 @@ bool TourGuide::Expect(bool holds, const QString& failure) {
   return holds;
 }
 
-void TourGuide::Answered(QWidget& shown) {
-  if (auto* box = qobject_cast<QMessageBox*>(&shown)) {
+// A box or menu about to be answered: what it says goes to the log, how it
+// looks over the window to a picture.
+void TourGuide::Shown(QWidget& modal) {
+  if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
     Say(QStringLiteral("  message ") + Quoted(box->text()) + QStringLiteral(", answered OK"));
-    SavePicture(QStringLiteral("message"), &shown);
+    SavePicture(QStringLiteral("message"), &modal);
     return;
   }
-  SavePicture(QStringLiteral("menu"), &shown);
+  SavePicture(QStringLiteral("menu"), &modal);
 }
 
 // A list holds back its drawing for a frame after rows arrive; a picture taken
