@@ -1,13 +1,13 @@
 #include "window_fixture.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFile>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 #include <fstream>
+
+#include "shell/driving/window_driving.h"
 
 namespace cadenzo::testing {
 
@@ -27,28 +27,19 @@ WindowFixture::~WindowFixture() {
 }
 
 void WindowFixture::Type(QWidget* box, const QString& text) {
-  QInputMethodEvent typed;
-  typed.setCommitString(text);
-  QApplication::sendEvent(box, &typed);
+  TypeText(*box, text);
 }
 
 void WindowFixture::SearchByEnter(const QString& keyword) {
-  auto* box = Find<QLineEdit>(u"编辑框1");
-  box->setFocus();
-  box->selectAll();
-  Type(box, keyword);
-  QTest::keyClick(box, Qt::Key_Return);
+  EnterText(*Find<QLineEdit>(u"编辑框1"), keyword);
 }
 
 void WindowFixture::RightClick(const char16_t* listName, QPoint point) {
-  QWidget* rows = Find<QTableView>(listName)->viewport();
-  QContextMenuEvent event(QContextMenuEvent::Mouse, point, rows->mapToGlobal(point));
-  QApplication::sendEvent(rows, &event);
+  RightClickRows(*Find<QTableView>(listName), point);
 }
 
 QPoint WindowFixture::RowCentre(const char16_t* listName, int row) {
-  auto* list = Find<QTableView>(listName);
-  return list->visualRect(list->model()->index(row, 1)).center();
+  return cadenzo::RowCentre(*Find<QTableView>(listName), row);
 }
 
 }  // namespace cadenzo::testing

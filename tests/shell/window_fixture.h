@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "modal_watcher.h"
 #include "shell/core/app_state.h"
+#include "shell/driving/modal_watcher.h"
 #include "shell/main_window.h"
 
 namespace cadenzo::testing {

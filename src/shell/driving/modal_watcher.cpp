@@ -1,11 +1,11 @@
-#include "modal_watcher.h"
+#include "shell/driving/modal_watcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
 
-namespace cadenzo::testing {
+namespace cadenzo {
 
 ModalWatcher::ModalWatcher() {
   poll_.callOnTimeout(this, &ModalWatcher::Answer);
@@ -20,6 +20,7 @@ void ModalWatcher::Answer() {
 void ModalWatcher::AnswerBox(QMessageBox& box) {
   boxes_.append(
       {box.text(), box.windowTitle(), box.icon(), box.windowModality() == Qt::ApplicationModal});
+  if (look_) look_(box);
   box.button(QMessageBox::Ok)->click();
 }
 
@@ -34,12 +35,13 @@ void ModalWatcher::AnswerMenu(QWidget& popup) {
   }
   menus_.append(shown);
   nextChoice_.clear();
+  if (choice != nullptr) menu->setActiveAction(choice);
+  if (look_) look_(*menu);
   if (choice == nullptr) {
     menu->close();
     return;
   }
-  menu->setActiveAction(choice);
   QTest::keyClick(menu, Qt::Key_Return);
 }
 
-}  // namespace cadenzo::testing
+}  // namespace cadenzo

@@ -5,12 +5,13 @@
 #include <QPoint>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
-namespace cadenzo::testing {
+namespace cadenzo {
 
-// Answers every message box and popup menu the program opens, so that no test
-// waits on a dialog, and keeps a log of what was shown. A menu is answered
-// with the item set by ChooseNext, or closed when none is set.
+// Answers every message box and popup menu the program opens, so that nothing
+// driving the window waits on a dialog, and keeps a log of what was shown. A
+// menu is answered with the item set by ChooseNext, or closed when none is set.
 class ModalWatcher : public QObject {
  public:
   struct Box {
@@ -28,6 +29,8 @@ class ModalWatcher : public QObject {
   ModalWatcher();
 
   void ChooseNext(const QString& item) { nextChoice_ = item; }
+  // Called with each box or menu while it is still shown, before it is answered.
+  void OnShown(std::function<void(QWidget&)> look) { look_ = std::move(look); }
   const QList<Box>& Boxes() const { return boxes_; }
   const QList<Menu>& Menus() const { return menus_; }
 
@@ -38,8 +41,9 @@ class ModalWatcher : public QObject {
 
   QTimer poll_;
   QString nextChoice_;
+  std::function<void(QWidget&)> look_;
   QList<Box> boxes_;
   QList<Menu> menus_;
 };
 
-}  // namespace cadenzo::testing
+}  // namespace cadenzo
