@@ -25,7 +25,15 @@ int SiteServer::Start(const std::string& host, int port) {
     port_ = http_.bind_to_port(host, port) ? port : -1;
   }
   if (port_ < 0) return -1;
-  thread_ = std::thread([this] { http_.listen_after_bind(); });
+  listenEnded_ = false;
+  thread_ = std::thread([this] {
+    http_.listen_after_bind();
+    listenEnded_ = true;
+  });
+  // A stop that comes before the accept loop runs would be lost and leave the
+  // thread accepting for ever, so hand the server over only once it runs.
+  while (!http_.is_running() && !listenEnded_)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   return port_;
 }
 

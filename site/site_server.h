@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <chrono>
 #include <mutex>
 #include <string>
@@ -53,6 +54,7 @@ class SiteServer {
 
   httplib::Server http_;
   std::thread thread_;
+  std::atomic<bool> listenEnded_{false};
   std::string host_;
   int port_ = -1;
   std::chrono::milliseconds latency_{0};
