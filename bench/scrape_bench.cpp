@@ -153,9 +153,6 @@ class LargeSite {
   LargeSite() {
     catalogue_.AddLargeSinger();
     site::AddCatalogueRoutes(server_.Http(), catalogue_);
-    // Headers and body leave in separate writes; with Nagle's algorithm the
-    // body waits for the client's delayed acknowledgement.
-    server_.Http().set_tcp_nodelay(true);
     server_.Start();
     site_.root = server_.Root();
   }

@@ -25,9 +25,6 @@ class BenchSite {
     });
     // Connections stay open however many pages go over them, for both sides.
     site_.Http().set_keep_alive_max_count(1 << 30);
-    // Without it a reused connection waits out the client's delayed ACK between
-    // the header and body writes (40 ms a page).
-    site_.Http().set_tcp_nodelay(true);
     site_.Start();
   }
   std::string Url(const std::string& path) const { return site_.Root() + path; }
